@@ -14,5 +14,7 @@ function(qb_add_test)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT ${T_TIMEOUT}
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QB_SOURCE_DIR=${CMAKE_SOURCE_DIR};QB_BIN_DIR=${CMAKE_BINARY_DIR}/bin;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1")
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # The rest of the test environment (SDL's dummy driver, the source and
+  # program folders, sanitizer options) is set by the shared test main.
 endfunction()
