@@ -46,7 +46,7 @@ EqBandParams Voice::band(int index) const {
     return {b.centre.load(), b.width.load(), b.gain.load()};
 }
 
-void Voice::refreshBands() {
+int Voice::refreshBands() {
     const int n = bandCount_.load();
     for (int i = 0; i < n; ++i) {
         Band& b = bands_[static_cast<std::size_t>(i)];
@@ -58,6 +58,7 @@ void Voice::refreshBands() {
         b.coeffs = peakingCoeffs(p, kEngineRate);
         b.seen = v;
     }
+    return n;
 }
 
 void Voice::render(float* mix, int frames) {
@@ -75,7 +76,7 @@ void Voice::render(float* mix, int frames) {
     wasPlaying_ = playing;
     if (!playing && fade_ <= 0.0f) return;
 
-    refreshBands();
+    const int bands = refreshBands();
     const float target = clampVolume(volume_.load());
     if (fade_ <= 0.0f) vol_ = target;  // silent: no ramp needed
 
@@ -86,7 +87,6 @@ void Voice::render(float* mix, int frames) {
     const std::int16_t* src = pcm_.samples.data() + read * 2;
     for (int i = 0; i < 2 * n; ++i) buf_[static_cast<std::size_t>(i)] = src[i] / 32768.0f;
 
-    const int bands = bandCount_.load();
     for (int b = 0; b < bands; ++b) {
         Band& band = bands_[static_cast<std::size_t>(b)];
         runStereo(band.coeffs, band.left, band.right, buf_.data(), n);

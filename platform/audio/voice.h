@@ -62,7 +62,7 @@ private:
         BiquadCoeffs coeffs;
         BiquadState left, right;
     };
-    void refreshBands();
+    int refreshBands();  // the number of bands in use for this block
 
     const Pcm pcm_;
     const std::int64_t frames_;
