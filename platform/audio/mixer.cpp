@@ -52,6 +52,11 @@ void Mixer::pull(std::int16_t* out, int frames) {
     const float targetL = gainL_.load();
     const float targetR = gainR_.load();
     constexpr float step = 1.0f / Voice::kRampFrames;
+    if (!pulled_) {
+        curL_ = targetL;
+        curR_ = targetR;
+        pulled_ = true;
+    }
     while (frames > 0) {
         const int n = std::min(frames, Voice::kBlockFrames);
         std::fill(mix_.begin(), mix_.begin() + 2 * n, 0.0f);

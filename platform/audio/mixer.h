@@ -51,6 +51,7 @@ private:
     std::vector<std::pair<std::unique_ptr<Voice>, std::uint64_t>> retired_;
 
     // Audio thread only.
+    bool pulled_ = false;  // the first pull starts at the set gain, unramped
     float curL_ = 1.0f, curR_ = 1.0f;
     std::array<float, 2 * Voice::kBlockFrames> mix_{};
 };

@@ -221,7 +221,11 @@ TEST(AudioEngine, OutputGainActsPerChannelOnTheWholeMix) {
     const StreamHandle h = rig.stream(sine(1000, 0.5, 1.0), "s.wav");
     ASSERT_TRUE(rig.engine->play(h));
     rig.loop.advance(100);
-    EXPECT_NEAR(rms(rig.heard(441, 3969, 0)) / rms(rig.heard(441, 3969, 1)), 0.5, 0.001);
+    // Set before the device opened, it holds from the first frame on.
+    const auto& out = rig.out->captured();
+    int off = 0;
+    for (std::size_t i = 0; i < 2 * 4410; i += 2) off += std::abs(out[i] * 2 - out[i + 1]) > 1;
+    EXPECT_EQ(off, 0);
     rig.engine->setOutputGain(waveVolumeGain(0), waveVolumeGain(0));
     rig.loop.advance(50);
     EXPECT_EQ(peak(rig.heard(rig.heardFrames() - 1500, 1500)), 0.0);
