@@ -38,6 +38,14 @@ TEST(Qbmsg, PostsReachAWindowAsFrames) {
         {{"post", "Orvelia", "13"}, {1, 0, 13, 0, ""}},
         {{"post", "Preview", "1", "196625"}, {1, 0, 1, 196625, ""}},
         {{"post", "Info Orvelia", "4294967295", "-2147483648"}, {1, 0, 4294967295u, INT32_MIN, ""}},
+        // codes by name, for the caption they are posted to
+        {{"post", "Preview", "stop"}, {1, 0, 2, 0, ""}},
+        {{"post", "Orvelia", "play"}, {1, 0, 13, 0, ""}},
+        {{"post", "Kinolux", "volume", "64"}, {1, 0, 46, 64, ""}},
+        {{"post", "Marquesta", "closed", "1"}, {1, 0, 43, 1, ""}},
+        // MIDI: status + 256 * data1 + 65536 * data2
+        {{"post", "Orvelia", "midi", "145", "100", "1"}, {1, 0, 145 + 256 * 100 + 65536, 0, ""}},
+        {{"post", "Preview", "midi", "178", "96", "0", "-3"}, {1, 0, 178 + 256 * 96, -3, ""}},
     };
     unsigned handle = 1000;
     for (const auto& c : cases) {
@@ -46,6 +54,13 @@ TEST(Qbmsg, PostsReachAWindowAsFrames) {
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(window.receive(), c.frame) << c.args.join(' ').toStdString();
     }
+}
+
+TEST(Qbmsg, NamesListsTheCodesOfEachCaption) {
+    const ToolRun run = qbmsg({"names"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* part : {"Preview:", "Info Orvelia:", "Scintara:", "Lumbrato:", "stop", "1000"})
+        EXPECT_NE(run.out.find(part), std::string::npos) << part;
 }
 
 TEST(Qbmsg, SendPrintsTheAnswerAndCopyDataWaitsForIt) {
@@ -96,6 +111,11 @@ TEST(Qbmsg, WrongArgumentsShowTheUsage) {
         {"post", "Orvelia", "13", "0", "0"},
         {"copydata", "Singalo"},
         {"listen", "Singalo", "extra"},
+        {"post", "Preview", "play-title"},
+        {"post", "Singalo", "volume"},  // a Kinolux name, not a Singalo one
+        {"post", "Orvelia", "midi", "145", "100"},
+        {"post", "Orvelia", "midi", "256", "0", "0"},
+        {"post", "Orvelia", "midi", "145", "100", "1", "0", "0"},
     };
     for (const auto& args : cases) {
         const ToolRun run = qbmsg(args);
