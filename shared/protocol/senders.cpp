@@ -58,6 +58,13 @@ bool previewPath(MessageBus& bus, WindowHandle from, std::string_view path) {
                         *encodeTitleAddress({kPageByPath, 0}));
 }
 
+bool announceVideos(MessageBus& bus, WindowHandle from, const CompanionFile& file) {
+    bool any = false;
+    for (const std::string& video : file.videos)
+        if (copyDataTo(bus, caption::Singalo, from, video)) any = true;
+    return any;
+}
+
 WindowHandle findReportTarget(MessageBus& bus) {
     for (const char* c : {caption::Singalo, caption::Valdoro, caption::Marquesta, caption::Lumbrato})
         if (const WindowHandle h = bus.findWindow(c)) return h;

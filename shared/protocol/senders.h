@@ -6,6 +6,7 @@
 // "Scintara" are sent synchronously.
 
 #include "platform/messages/message_bus.h"
+#include "shared/protocol/companion_file.h"
 #include "shared/protocol/title_address.h"
 
 #include <cstdint>
@@ -47,6 +48,12 @@ bool wakeFirstInstance(MessageBus& bus);
 // not fit or no "Preview" exists) or a title by its full path (page 100).
 bool previewTitle(MessageBus& bus, TitleAddress address);
 bool previewPath(MessageBus& bus, WindowHandle from, std::string_view path);
+
+// Tonello preparing a title with a companion file: every "Video=" path goes to
+// "Singalo" as copy data, in file order, so Singalo holds the last one. True
+// when at least one arrived (the title then counts as having a video; its
+// code 41 follows when it starts playing).
+bool announceVideos(MessageBus& bus, WindowHandle from, const CompanionFile& file);
 
 // Kinolux's reports go to "Singalo", else "Valdoro", "Marquesta", "Lumbrato":
 // the first that exists; 0 (report dropped) when none does.

@@ -83,6 +83,16 @@ TEST_F(SendersTest, SynchronousCasesReturnTheReceiversResult) {
     EXPECT_EQ(got[1], (Got{caption::Scintara, MessageKind::PlayerCmd, scintara_cmd::Number, 42, ""}));
 }
 
+TEST_F(SendersTest, EveryVideoLineIsAnnouncedSoTheLastOneStays) {
+    const CompanionFile file{{"/v/erst.mp4", "/v/dann.mp4"}, 1200};
+    EXPECT_FALSE(announceVideos(bus, 5, file));  // no Singalo: nothing, no video
+    open(caption::Singalo);
+    EXPECT_FALSE(announceVideos(bus, 5, CompanionFile{}));
+    EXPECT_TRUE(announceVideos(bus, 5, file));
+    EXPECT_EQ(got, (std::vector<Got>{{caption::Singalo, MessageKind::CopyData, 5, 0, "/v/erst.mp4"},
+                                     {caption::Singalo, MessageKind::CopyData, 5, 0, "/v/dann.mp4"}}));
+}
+
 TEST_F(SendersTest, ReportsGoToTheFirstPlayerFoundInItsOrder) {
     EXPECT_EQ(findReportTarget(bus), 0u);
     const WindowHandle lumbrato = open(caption::Lumbrato);
