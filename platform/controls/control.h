@@ -70,8 +70,8 @@ public:
     virtual void menuChanged(MenuItem& item) = 0;       // an item or its sub-items
     virtual void menuRemoved(MenuItem& item) = 0;       // item is being destroyed
     virtual void request(class Control& c, ViewRequest r) = 0;
-    // Show a popup menu at screen coordinates.
-    virtual void popup(PopupMenu& menu, int screenX, int screenY) = 0;
+    // Show a popup menu at (x, y) of control at, or of the screen when at is nullptr.
+    virtual void popup(PopupMenu& menu, class Control* at, int x, int y) = 0;
 };
 
 // The short hint is the text before "|", the long hint the text after it;
@@ -206,9 +206,11 @@ protected:
     virtual void fontChanged() {}  // e.g. a list box's item height follows its font
 
 private:
+    friend class Form;
     void notifyTree(unsigned what);  // this and children that follow its font/colour
 
     Control* parent_;
+    Form* form_;
     std::string name_;
     std::vector<Control*> children_;
     Rect bounds_;

@@ -17,7 +17,7 @@ public:
     bool canTakeFocus() const override { return true; }
 
     const std::string& text() const { return text_; }
-    void setText(std::string t);  // cut to maxLength; selection to the end
+    void setText(std::string t);  // caret to the start; maxLength limits typing only
     void clear() { setText({}); }
     int maxLength() const { return maxLength_; }
     void setMaxLength(int n);  // 0: any length

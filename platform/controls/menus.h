@@ -109,9 +109,10 @@ public:
     std::function<void()> onPopup;
     // The control the menu was last opened for.
     Control* popupComponent() const { return component_; }
-    // Open at screen coordinates (the view shows it; without one nothing shows).
-    void popup(int screenX, int screenY);
-    void popupFor(Control* c, int screenX, int screenY);
+    // Open at screen coordinates, or at (x, y) of control c (the view shows
+    // it; without a view nothing shows). onPopup runs first.
+    void popup(int screenX, int screenY) { popupFor(nullptr, screenX, screenY); }
+    void popupFor(Control* c, int x, int y);
 
 private:
     Form* owner_;
