@@ -19,6 +19,7 @@
 #include "shared/forms/jn_form.h"
 #include "shared/protocol/captions.h"
 #include "shared/protocol/command_lines.h"
+#include "shared/protocol/program_start.h"
 #include "shared/protocol/commands.h"
 #include "shared/protocol/senders.h"
 #include "tonello/library/library_folders.h"
@@ -185,6 +186,7 @@ void TMPlayForm::LoadPageList() {
     PageTable.assign(files.begin(), files.end());
     LastPage = static_cast<int>(std::min<std::size_t>(files.size(), kMaxListFiles)) - 1;
     GenreListBox.items().clear();
+    GenreListBox.setSorted(true);
     for (const std::string& file : PageTable) {
         // "Dateiliste" + name + ".dat": the name, at most 35 characters.
         std::string_view name = file;
@@ -197,6 +199,9 @@ void TMPlayForm::LoadPageList() {
     GenreListBox.items().add("zzzx_Download");
     GenreListBox.items().add("zzzy_Titelliste");
     GenreListBox.items().add("zzzz_Interpretenliste");
+    // The last three entries get their shown names in place, so that the
+    // entry at index k stays the one of page k.
+    GenreListBox.setSorted(false);
     const int n = GenreListBox.count();
     GenreListBox.items().setString(n - 3, "Download");
     GenreListBox.items().setString(n - 2, "Titelliste");
@@ -231,8 +236,7 @@ void TMPlayForm::StartMidiItemClick() {
 }
 
 void TMPlayForm::StartProgram(const protocol::CommandLine& commandLine) {
-    svc_.processes->start(commandLine.program, commandLine.args);
-    svc_.loop->pause(250);
+    protocol::startProgram(*svc_.processes, *svc_.loop, commandLine);
 }
 
 void TMPlayForm::FileExitItemClick() { close(); }

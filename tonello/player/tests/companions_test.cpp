@@ -116,7 +116,7 @@ public:
     void request(Control& c, ViewRequest r) override {
         if (r == ViewRequest::BringToFront) fronted.push_back(c.name());
     }
-    void popup(PopupMenu&, int, int) override {}
+    void popup(PopupMenu&, Control*, int, int) override {}
     std::vector<std::string> fronted;
 };
 

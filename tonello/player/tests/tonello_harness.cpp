@@ -8,7 +8,8 @@ namespace qb::tonello::testing {
 
 namespace fs = std::filesystem;
 
-Machine::Machine() : home(qb::testing::privateHome()) {
+Machine::Machine()
+    : home(qb::testing::makeTempDir("home")), settings(home + "/.config/Quillbrook") {
     folders.setLocalAppData(home + "/.local/share");
     folders.setDocuments(home + "/Documents");
     folders.setMusic(home + "/Music");

@@ -24,12 +24,12 @@ namespace qb::tonello::testing {
 // The machine a Tonello runs on; several programs may share one.
 struct Machine {
     Machine();
+    std::string home;  // a fresh folder for each machine
     VirtualLoop loop;
     LocalMessageBus messages{loop};
     RegFileStore settings;
     FixedKnownFolders folders;
     FixedDrives drives;
-    std::string home;
 
     std::string settingsFile() const;
 };
