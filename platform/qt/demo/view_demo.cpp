@@ -22,9 +22,10 @@ int main(int argc, char** argv) {
     view.show(form);
     form.Such.setFocus();
     form.hintShown(form.Play.hint());
-    if (argc > 1) {
-        const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (!out.isEmpty()) {
         qb::singleShot(loop, 800, [&] {
+            form.hintShown(form.Play.hint());  // as if the mouse rested on Play
             view.sync();
             const bool ok = view.viewOf(form).window()->grab().save(out, "PNG");
             std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write", argv[1]);
