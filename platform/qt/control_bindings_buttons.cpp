@@ -110,6 +110,8 @@ public:
     ToolButtonBinding(ToolButton& b, QWidget* parent, FormView& v) : Binding(b, v), button_(b) {
         auto* w = new QToolButton(parent);
         w->setAutoRaise(true);
+        // A narrow bar clips its buttons rather than squeezing their texts together.
+        w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         w->setFocusPolicy(Qt::NoFocus);
         w->setToolButtonStyle(Qt::ToolButtonTextOnly);
         widget = w;
