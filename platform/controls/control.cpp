@@ -60,6 +60,7 @@ void Control::setBounds(int l, int t, int w, int h) {
     changed(change::Bounds);
     if (parent_ && align_ != Align::None) parent_->realign();
     if (resized) {
+        outerSizeChanged();
         realign();
         if (onResize) onResize();
     }

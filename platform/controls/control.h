@@ -204,6 +204,8 @@ protected:
     // Lay out the docked children (align != None) inside alignRect().
     void realign();
     virtual void fontChanged() {}  // e.g. a list box's item height follows its font
+    // The outer size changed (a form's inside follows its frame).
+    virtual void outerSizeChanged() {}
 
 private:
     friend class Form;

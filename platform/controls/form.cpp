@@ -40,6 +40,14 @@ void Form::applyFrame() {
     setBounds(left(), top(), clientWidth_ + f.left + f.right, clientHeight_ + f.top + f.bottom);
 }
 
+void Form::outerSizeChanged() {
+    // Setting the window's outer size sets its inside: the outer size less
+    // the frame, the caption and the menu bar.
+    const Rect f = frameExtents();
+    clientWidth_ = std::max(0, width() - f.left - f.right);
+    clientHeight_ = std::max(0, height() - f.top - f.bottom);
+}
+
 void Form::setClientSize(int w, int h) {
     w = std::max(0, w);
     h = std::max(0, h);

@@ -119,6 +119,9 @@ public:
     std::vector<Control*> allControls() const;
     Control* findControl(const std::string& controlName) const;
 
+protected:
+    void outerSizeChanged() override;
+
 private:
     friend class MainMenu;
     friend class PopupMenu;

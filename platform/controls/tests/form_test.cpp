@@ -64,6 +64,22 @@ TEST(Form, OuterSizeIsClientSizePlusFrameAndMenu) {
     EXPECT_EQ(f.clientHeight(), 600);
 }
 
+TEST(Form, SettingTheOuterSizeSetsTheInsideAndRealigns) {
+    MainForm f;
+    f.setBorderStyle(BorderStyle::Sizeable);
+    const Rect fr = f.frameExtents();
+    f.setBounds(10, 20, 1000, 700);
+    EXPECT_EQ(f.clientWidth(), 1000 - fr.left - fr.right);
+    EXPECT_EQ(f.clientHeight(), 700 - fr.top - fr.bottom);
+    EXPECT_EQ(f.left(), 10);
+    EXPECT_EQ(f.width(), 1000);
+    EXPECT_EQ(f.Player.left() + f.Player.width(), f.clientWidth());
+    // Round trip through the inside keeps the outer size.
+    f.setClientSize(f.clientWidth(), f.clientHeight());
+    EXPECT_EQ(f.width(), 1000);
+    EXPECT_EQ(f.height(), 700);
+}
+
 TEST(Hints, LongHintGoesToOnHintOrTheAutoHintPanel) {
     struct Case {
         const char* hint;
