@@ -291,6 +291,12 @@ void TMPlayForm::FormResize() {
         l->setHeight(h - 216);
     }
     for (SpeedButton* b : columnButtons()) b->setLeft(half - 12);
+    // The cross-fade and volume bars stay anchored below the playlist.
+    const int below = PlayListBox.top() + PlayListBox.height() + 2;
+    UeberblendScrollBar.setTop(below);
+    UeberblendLabel.setTop(below);
+    LsTrackBar.setTop(below + 18);
+    CrossTrackBar.setTop(below + 18);
 }
 
 void TMPlayForm::LsTrackBarChange() {

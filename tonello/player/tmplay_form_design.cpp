@@ -144,9 +144,9 @@ void TMPlayForm::designControls() {
     Countdown1Label.setHint("Countdown");
     Countdown2Label.setBounds(200, 18, 64, 16);
     Countdown2Label.setHint("Countdown");
-    Titel1Label.setBounds(8, 38, 344, 16);
-    Titel2Label.setBounds(8, 56, 344, 16);
-    InterpretLabel.setBounds(8, 74, 344, 16);
+    Titel1Label.setBounds(8, 38, 264, 16);
+    Titel2Label.setBounds(8, 56, 264, 16);
+    InterpretLabel.setBounds(8, 74, 264, 16);
     AlbumLabel.setBounds(8, 92, 250, 16);
     AlbumLabel.setHint("Album");
     JahrLabel.setBounds(264, 92, 60, 16);
@@ -164,20 +164,20 @@ void TMPlayForm::designControls() {
     LsTrackBar.pageSize = 26;
     LsTrackBar.setPosition(64);
     LsTrackBar.setHint("Lautstärke|Lautstärke > CH-1");
-    LsTrackBar.setBounds(8, 516, 160, 24);
+    LsTrackBar.setBounds(8, 516, 160, 22);
     CrossTrackBar.setRange(0, 127);
     CrossTrackBar.pageSize = 26;
     CrossTrackBar.setPosition(127);
     CrossTrackBar.setHint("Crossfader|Crossfader");
-    CrossTrackBar.setBounds(176, 516, 160, 24);
-    PlaySpeedButton.setBounds(286, 18, 30, 22);
+    CrossTrackBar.setBounds(176, 516, 160, 22);
+    PlaySpeedButton.setBounds(278, 18, 40, 22);
     PlaySpeedButton.setHint("Play|Wiedergabe starten > Shift + L Play");
-    NextSpeedButton.setBounds(320, 18, 30, 22);
+    NextSpeedButton.setBounds(322, 18, 40, 22);
     NextSpeedButton.setHint("Überblenden|Jetzt Überblenden > L SYNC");
-    Stop2SpeedButton.setBounds(320, 44, 30, 22);
+    Stop2SpeedButton.setBounds(322, 44, 40, 22);
     Stop2SpeedButton.setHint("Stop2|Überblendung stoppen > Shift + L SYNC");
-    EinzelnCheckBox.setBounds(286, 70, 80, 20);
-    ZufallCheckBox.setBounds(286, 90, 80, 20);
+    EinzelnCheckBox.setBounds(278, 70, 84, 20);
+    ZufallCheckBox.setBounds(278, 90, 84, 20);
     ZufallCheckBox.setHint("Bei leerer Playliste Titel in zufälliger Reihenfolge abspielen");
 
     // The column between the two boxes.

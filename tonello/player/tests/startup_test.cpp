@@ -164,6 +164,9 @@ TEST(TonelloStartup, ResizeLaysOutBothHalves) {
         EXPECT_EQ(l->height(), 484) << l->name();
     }
     for (SpeedButton* b : f.columnButtons()) EXPECT_EQ(b->left(), 488) << b->name();
+    // The bars below the playlist move with its bottom edge.
+    EXPECT_EQ(f.UeberblendScrollBar.top(), f.PlayListBox.top() + 484 + 2);
+    EXPECT_LE(f.CrossTrackBar.top() + f.CrossTrackBar.height(), f.PlayerGroupBox.height());
     // Docked: the selection on the left edge, the player on the right one.
     EXPECT_EQ(f.AuswahlGroupBox.left(), 0);
     EXPECT_EQ(f.PlayerGroupBox.left() + f.PlayerGroupBox.width(), 1000);
