@@ -128,6 +128,7 @@ private:
     friend class Control;
     void applyFrame();
     void setMenu(MainMenu* m);
+    void menuGone() { menu_ = nullptr; }
     void addPopup(PopupMenu* p);
     void removePopup(PopupMenu* p);
     void controlGone(Control* c);

@@ -111,7 +111,9 @@ MainMenu::MainMenu(Form* owner, std::string name) : MenuItem(nullptr, std::move(
 }
 
 MainMenu::~MainMenu() {
-    if (owner_ && owner_->menu() == this) owner_->setMenu(nullptr);
+    // A main menu goes away with its form, whose other members may be gone
+    // already: it is only forgotten, nothing is laid out again.
+    if (owner_ && owner_->menu() == this) owner_->menuGone();
 }
 
 PopupMenu::PopupMenu(Form* owner, std::string name) : MenuItem(nullptr, std::move(name)), owner_(owner) {
