@@ -45,12 +45,11 @@ void TEqForm::FormCreate(const SettingsKey& key) {
     EqCheckBoxClick();
 }
 
-void TEqForm::storeSettings(SettingsKey& key) const {
-    auto* self = const_cast<TEqForm*>(this);
+void TEqForm::storeSettings(SettingsKey& key) {
     key.setInteger("EqTop", top());
     key.setInteger("EqLeft", left());
     key.setBool("EqEin", EqCheckBox.checked());
-    const auto b = self->bars();
+    const auto b = bars();
     for (int i = 0; i < 5; ++i) key.setInteger(kValueNames[i], b[i]->position());
 }
 

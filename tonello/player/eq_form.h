@@ -18,7 +18,7 @@ public:
     // (each value only when stored as an integer), then EqCheckBoxClick.
     void FormCreate(const SettingsKey& key);
     // The values the main window writes at close.
-    void storeSettings(SettingsKey& key) const;
+    void storeSettings(SettingsKey& key);
 
     void EqCheckBoxClick();
     // The value label of a band follows its bar.
