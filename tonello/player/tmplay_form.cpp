@@ -209,8 +209,8 @@ void TMPlayForm::LoadPageList() {
 }
 
 void TMPlayForm::FormActivate() {
-    // The scan of a fresh installation comes with the library scan.
-    if (FirstRun) FirstRun = false;
+    // A fresh installation (FirstRun) starts with the library scan; the flag
+    // stays set for it until the scan has run.
     protocol::postTo(*svc_.messages, protocol::caption::Padlink, protocol::padlink_cmd::Active,
                      protocol::padlink_cmd::ActiveTonello);
 }
