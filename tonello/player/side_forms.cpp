@@ -14,14 +14,4 @@ TCopyForm::TCopyForm() : Form("CopyForm", "Kopiere Datei") {
     OKBitBtn.onClick = [this] { hide(); };
 }
 
-THelpForm::THelpForm() : Form("HelpForm", "Hilfe") {
-    setClientSize(520, 400);
-    setVisible(false);
-    TopLabel.setBounds(12, 8, 400, 20);
-    ZurueckBitBtn.setBounds(12, 364, 75, 25);
-    WeiterBitBtn.setBounds(96, 364, 75, 25);
-    OKBitBtn.setBounds(432, 364, 75, 25);
-    OKBitBtn.onClick = [this] { hide(); };
-}
-
 }  // namespace qb::tonello

@@ -1,6 +1,7 @@
 #pragma once
-// The copy progress window "Kopiere Datei" and the help window "Hilfe".
-// Both are made at start-up and stay hidden until used.
+// The copy progress window "Kopiere Datei", made at start-up and hidden
+// until a copy runs. (The help window is shared with the preview:
+// shared/forms/help_form.h.)
 
 #include "platform/controls/controls.h"
 
@@ -11,15 +12,6 @@ public:
     TCopyForm();
     Label DateinameLabel{this, "DateinameLabel"};
     ProgressBar ProgressBar1{this, "ProgressBar"};
-    Button OKBitBtn{this, "OKBitBtn", "&OK"};
-};
-
-class THelpForm : public Form {
-public:
-    THelpForm();
-    Label TopLabel{this, "TopLabel"};
-    Button ZurueckBitBtn{this, "ZurueckBitBtn", "<<"};
-    Button WeiterBitBtn{this, "WeiterBitBtn", ">>"};
     Button OKBitBtn{this, "OKBitBtn", "&OK"};
 };
 

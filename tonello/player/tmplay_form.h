@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/audio/audio_engine.h"
 #include "platform/controls/controls.h"
 #include "platform/services.h"
 #include "platform/messages/message_bus.h"
@@ -63,6 +64,11 @@ public:
     void LsTrackBarChange();
     void UeberblendScrollBarChange();
     void LoadPageList();
+
+    // --- equalizer (tmplay_eq.cpp) ---
+    // Lays the equalizer's bands on a title as it starts; the bars then act
+    // on the title that started last.
+    void seteq(StreamHandle stream);
 
     // --- state kept for the run ---
     std::string DataFolder;

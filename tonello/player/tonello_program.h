@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/services.h"
+#include "shared/forms/help_form.h"
 #include "shared/forms/jn_form.h"
 #include "tonello/player/about_box.h"
 #include "tonello/player/eq_form.h"
